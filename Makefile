@@ -1,0 +1,29 @@
+# Front door to the CMake presets. The tables land in results/.
+BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++
+RELEASE := build/release/bin
+
+.PHONY: tools build run test bench clean
+
+tools:
+	@scripts/ensure-tools $(BUILD_TOOLS)
+
+build: tools
+	cmake --preset release
+	cmake --build --preset release
+
+run: tools
+	cmake --preset release
+	cmake --build --preset release --target korvane
+	mkdir -p results
+	cd results && ../$(RELEASE)/korvane
+
+test: build
+	ctest --preset release
+
+bench: tools
+	cmake --preset bench
+	cmake --build --preset bench
+	build/bench/bin/korvane_bench
+
+clean:
+	rm -rf build results
