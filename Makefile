@@ -13,9 +13,9 @@ build: tools
 
 run: tools
 	cmake --preset release
-	cmake --build --preset release --target korvane
+	cmake --build --preset release --target korvane miretta
 	mkdir -p results
-	cd results && ../$(RELEASE)/korvane
+	cd results && ../$(RELEASE)/korvane && ../$(RELEASE)/miretta
 
 test: build
 	ctest --preset release
