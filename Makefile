@@ -2,7 +2,7 @@
 BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++
 RELEASE := build/release/bin
 
-.PHONY: tools build run test bench clean
+.PHONY: tools build run test bench check-repro lint clean
 
 tools:
 	@scripts/ensure-tools $(BUILD_TOOLS)
@@ -27,3 +27,6 @@ bench: tools
 
 clean:
 	rm -rf build results
+
+check-repro: tools
+	scripts/check-repro
