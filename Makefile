@@ -1,8 +1,9 @@
 # Front door to the CMake presets. The tables land in results/.
 BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++
+CHECK_TOOLS := clang++:clang clang-format:clang-format clang-tidy:clang-tidy
 RELEASE := build/release/bin
 
-.PHONY: tools build run test bench check-repro lint clean
+.PHONY: tools build run test bench sanitize lint check-repro clean
 
 tools:
 	@scripts/ensure-tools $(BUILD_TOOLS)
@@ -28,5 +29,15 @@ bench: tools
 clean:
 	rm -rf build results
 
+sanitize: tools
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
+lint: build
+	@scripts/ensure-tools $(CHECK_TOOLS)
+	scripts/lint
+
 check-repro: tools
+	@scripts/ensure-tools $(CHECK_TOOLS)
 	scripts/check-repro

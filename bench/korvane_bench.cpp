@@ -23,7 +23,7 @@ constexpr double t0 = 1.0;
 constexpr double m0 = 0.1;
 constexpr double h = 1e-6;
 
-void step_as_written(benchmark::State &state)
+void step_as_written(benchmark::State& state)
 {
     double t = t0;
     for (auto _ : state) {
@@ -39,7 +39,7 @@ void step_as_written(benchmark::State &state)
 }
 BENCHMARK(step_as_written);
 
-void step_sharing_values(benchmark::State &state)
+void step_sharing_values(benchmark::State& state)
 {
     double t = t0;
     for (auto _ : state) {
@@ -58,7 +58,7 @@ void step_sharing_values(benchmark::State &state)
 BENCHMARK(step_sharing_values);
 
 // The sweep's first model, about two million steps.
-void whole_model(benchmark::State &state)
+void whole_model(benchmark::State& state)
 {
     for (auto _ : state) {
         benchmark::DoNotOptimize(korvane::integrate_model(1.0, 1e-6));
@@ -78,21 +78,21 @@ std::array<korvane::model, 3> first_models()
     return models;
 }
 
-void three_models_one_after_another(benchmark::State &state)
+void three_models_one_after_another(benchmark::State& state)
 {
     for (auto _ : state) {
-        for (const korvane::model &s : first_models()) {
+        for (const korvane::model& s : first_models()) {
             benchmark::DoNotOptimize(korvane::integrate_model(s.rho_c, s.h));
         }
     }
 }
 BENCHMARK(three_models_one_after_another)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-void three_models_side_by_side(benchmark::State &state)
+void three_models_side_by_side(benchmark::State& state)
 {
     for (auto _ : state) {
         auto models = first_models();
-        korvane::integrate(models, [](const korvane::model &) { return true; });
+        korvane::integrate(models, [](const korvane::model&) { return true; });
         benchmark::DoNotOptimize(models);
     }
 }
@@ -101,15 +101,15 @@ BENCHMARK(three_models_side_by_side)->Unit(benchmark::kMillisecond)->Iterations(
 // The console report, plus each run's real time per iteration kept by name.
 class ratio_reporter : public benchmark::ConsoleReporter {
   public:
-    void ReportRuns(const std::vector<Run> &runs) override
+    void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run &run : runs) {
+        for (const Run& run : runs) {
             seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    void print_ratio(const std::string &faster, const std::string &slower) const
+    void print_ratio(const std::string& faster, const std::string& slower) const
     {
         const auto a = seconds_.find(faster);
         const auto b = seconds_.find(slower);
@@ -124,7 +124,7 @@ class ratio_reporter : public benchmark::ConsoleReporter {
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     ratio_reporter reporter;

@@ -13,11 +13,11 @@
 
 namespace {
 
-constexpr const char *table_name = "data2.xlsx";
+constexpr const char* table_name = "data2.xlsx";
 
 int fail(int error_number)
 {
-    std::fprintf(stderr, "korvane: %s: %s\n", table_name, std::strerror(error_number));
+    (void)std::fprintf(stderr, "korvane: %s: %s\n", table_name, std::strerror(error_number));
     return 1;
 }
 
@@ -27,7 +27,7 @@ int main()
 {
     // Opened before any model is computed: a table that cannot be written is
     // reported at once, not after the sweep.
-    std::FILE *table = std::fopen(table_name, "w");
+    std::FILE* table = std::fopen(table_name, "w");
     if (table == nullptr) {
         return fail(errno);
     }
@@ -44,14 +44,13 @@ int main()
     // once: it stops the sweep, since the models' lines could not be kept.
     bool written = true;
     int write_error = 0;
-    korvane::integrate(sweep, [&](const korvane::model &ended) {
-        korvane::output(ended, table);
-        written = std::ferror(table) == 0 && std::fflush(table) == 0;
+    korvane::integrate(sweep, [&](const korvane::model& ended) {
+        written = korvane::output(ended, table) && std::fflush(table) == 0;
         write_error = errno;
         return written;
     });
     if (!written) {
-        std::fclose(table);
+        (void)std::fclose(table);
         return fail(write_error);
     }
     if (std::fclose(table) != 0) {

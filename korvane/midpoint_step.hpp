@@ -24,7 +24,7 @@ namespace korvane {
 // the matter state `at`. The product (A B) is scaled by the step before the
 // division, twice the mass is m + m, and r^3 is r (r r): the grouping fixes
 // every bit of the result.
-inline double advance_parameter(double r, double t0, const matter_state &at, double m, double step)
+inline double advance_parameter(double r, double t0, const matter_state& at, double m, double step)
 {
     const double mass_term = at.pressure * ((r * (r * r)) * 1.256) + m;
     const double enthalpy = at.pressure + at.energy_density;

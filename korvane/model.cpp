@@ -18,7 +18,7 @@ constexpr std::size_t lanes = 3;
 
 // A model's part in the current step, between its phases.
 struct lane {
-    model *state = nullptr; // nullptr: the lane is idle
+    model* state = nullptr; // nullptr: the lane is idle
     double r = 0.0;
     double tp = 0.0;
     double mp = 0.0;
@@ -28,12 +28,12 @@ struct lane {
 // Start radius of the next step: a fresh product i h, never a running sum.
 // The first step starts at h/2 so that the centre, where the predictor would
 // divide 0 by 0, is never used.
-double start_radius(const model &s)
+double start_radius(const model& s)
 {
     return s.steps == 0 ? 0.5 * s.h : static_cast<double>(s.steps) * s.h;
 }
 
-void end_model(lane &l, bool by_predictor)
+void end_model(lane& l, bool by_predictor)
 {
     l.state->ended = true;
     l.state->ended_by_predictor = by_predictor;
@@ -45,9 +45,9 @@ void end_model(lane &l, bool by_predictor)
 // compute on their own. A prediction t <= 0 ends the model with the predicted
 // mass at the start radius; the comparison is ordered, so a NaN prediction
 // goes on to the corrector, which makes t NaN and ends the model there.
-void predict(lane &l)
+void predict(lane& l)
 {
-    model &s = *l.state;
+    model& s = *l.state;
     const double half_step = 0.5 * s.h;
     l.tp = advance_parameter(l.r, s.t, l.matter, s.m, half_step);
     l.mp = advance_mass(l.r, l.matter.energy_density, s.m, half_step);
@@ -63,9 +63,9 @@ void predict(lane &l)
 
 // Corrector over the whole step from the start values of t and m, with the
 // slopes at the middle radius and the predicted t and m.
-void correct(lane &l)
+void correct(lane& l)
 {
-    model &s = *l.state;
+    model& s = *l.state;
     s.r = l.r;
     s.t = advance_parameter(l.r, s.t, l.matter, l.mp, s.h);
     s.m = advance_mass(l.r, l.matter.energy_density, s.m, s.h);
@@ -82,36 +82,36 @@ model centred_model(double rho_c, double h)
     return {rho_c, h, tc(rho_c), 0.0, 0.0, 0, false, false};
 }
 
-void integrate(std::span<model> models, const model_ended &ended)
+void integrate(std::span<model> models, const model_ended& ended)
 {
     std::array<lane, lanes> in_flight{};
     std::size_t next = 0;
     std::size_t reported = 0;
     while (reported < models.size()) {
-        for (lane &l : in_flight) {
+        for (lane& l : in_flight) {
             if (l.state == nullptr && next < models.size()) {
                 l.state = &models[next++];
             }
         }
         // One midpoint step of every model in flight, phase by phase, so that
         // the hyperbolic functions of different models follow each other.
-        for (lane &l : in_flight) {
+        for (lane& l : in_flight) {
             if (l.state != nullptr) {
                 l.r = start_radius(*l.state);
                 l.matter = matter_at(l.state->t);
             }
         }
-        for (lane &l : in_flight) {
+        for (lane& l : in_flight) {
             if (l.state != nullptr) {
                 predict(l);
             }
         }
-        for (lane &l : in_flight) {
+        for (lane& l : in_flight) {
             if (l.state != nullptr) {
                 l.matter = matter_at(l.tp);
             }
         }
-        for (lane &l : in_flight) {
+        for (lane& l : in_flight) {
             if (l.state != nullptr) {
                 correct(l);
             }
@@ -128,14 +128,14 @@ void integrate(std::span<model> models, const model_ended &ended)
 model integrate_model(double rho_c, double h)
 {
     std::array<model, 1> one{centred_model(rho_c, h)};
-    integrate(one, [](const model &) { return true; });
+    integrate(one, [](const model&) { return true; });
     return one[0];
 }
 
-void output(const model &ended, std::FILE *table)
+bool output(const model& ended, std::FILE* table)
 {
-    std::fprintf(table, "%2.1f\t%2.10f\t%2.6f\n", std::log10(ended.rho_c), -std::log(ended.r),
-                 ended.m);
+    return std::fprintf(table, "%2.1f\t%2.10f\t%2.6f\n", std::log10(ended.rho_c),
+                        -std::log(ended.r), ended.m) >= 0;
 }
 
 } // namespace korvane

@@ -27,20 +27,20 @@ model centred_model(double rho_c, double h);
 
 // Called once for each ended model, in the order of `models`; returning false
 // stops the integration.
-using model_ended = std::function<bool(const model &)>;
+using model_ended = std::function<bool(const model&)>;
 
 // Integrates every model of `models` until it ends. Several models advance
 // side by side, one midpoint step each in turn, so that the processor overlaps
 // their independent chains of hyperbolic functions; each model's arithmetic is
 // exactly that of integrating it alone. `ended` sees model k as soon as models
 // 0 to k have all ended.
-void integrate(std::span<model> models, const model_ended &ended);
+void integrate(std::span<model> models, const model_ended& ended);
 
 // One model integrated on its own.
 model integrate_model(double rho_c, double h);
 
 // Writes the table line of an ended model: log10(rho_c), -ln r and m,
-// tab-separated, with one formatted-output call.
-void output(const model &ended, std::FILE *table);
+// tab-separated, with one formatted-output call. False if the write failed.
+bool output(const model& ended, std::FILE* table);
 
 } // namespace korvane

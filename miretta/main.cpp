@@ -15,11 +15,11 @@
 
 namespace {
 
-constexpr const char *table_name = "data.txt";
+constexpr const char* table_name = "data.txt";
 
 int fail(int error_number)
 {
-    std::fprintf(stderr, "miretta: %s: %s\n", table_name, std::strerror(error_number));
+    (void)std::fprintf(stderr, "miretta: %s: %s\n", table_name, std::strerror(error_number));
     return 1;
 }
 
@@ -37,7 +37,7 @@ int main()
     if (!table) {
         return fail(errno);
     }
-    for (const miretta::model_result &result : results) {
+    for (const miretta::model_result& result : results) {
         table << result.rho_end << ',' << result.M << ',' << result.R << '\n';
     }
     table.close();

@@ -6,7 +6,7 @@
 
 namespace miretta {
 
-shell next_shell(const shell &inner)
+shell next_shell(const shell& inner)
 {
     // Fermi momentum in units of me c, through the power function with the
     // double nearest 1/3.

@@ -28,7 +28,7 @@ struct shell {
 // The next shell outward. The radius advances first; the mass gains the shell
 // with its outer radius and the density at its inner edge; the density falls
 // with x from the inner edge, the mass just updated and the outer radius.
-shell next_shell(const shell &inner);
+shell next_shell(const shell& inner);
 
 // The model of central density rho_c. An argument that is not above zero, or
 // NaN, makes no step and comes back as rho_end with no mass and no radius.

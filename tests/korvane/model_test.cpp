@@ -36,7 +36,7 @@ TEST(Model, EndedModelsAreReportedInOrder)
                                          korvane::centred_model(0.0, 1e-6),
                                          korvane::centred_model(nan, 1e-6)};
     std::vector<double> reported;
-    korvane::integrate(models, [&](const korvane::model &s) {
+    korvane::integrate(models, [&](const korvane::model& s) {
         EXPECT_TRUE(s.ended);
         reported.push_back(s.rho_c);
         return true;
@@ -53,7 +53,7 @@ TEST(Model, StopsWhenTold)
     std::array<korvane::model, 4> models{};
     models.fill(korvane::centred_model(0.0, 1e-6));
     int calls = 0;
-    korvane::integrate(models, [&](const korvane::model &) { return ++calls < 2; });
+    korvane::integrate(models, [&](const korvane::model&) { return ++calls < 2; });
     EXPECT_EQ(calls, 2);
 }
 

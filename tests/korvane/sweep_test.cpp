@@ -30,7 +30,7 @@ class Sweep : public testing::Test {
         }
     }
 
-    static models &literal()
+    static models& literal()
     {
         static models reference{};
         return reference;
@@ -38,13 +38,13 @@ class Sweep : public testing::Test {
 };
 
 // The table line of a model, as the program formats it.
-std::string line_of(const korvane::model &s)
+std::string line_of(const korvane::model& s)
 {
-    char *text = nullptr;
+    char* text = nullptr;
     std::size_t size = 0;
-    std::FILE *stream = open_memstream(&text, &size);
-    korvane::output(s, stream);
-    std::fclose(stream);
+    std::FILE* stream = open_memstream(&text, &size);
+    EXPECT_TRUE(korvane::output(s, stream));
+    EXPECT_EQ(std::fclose(stream), 0);
     std::string line(text, size);
     std::free(text);
     return line;
@@ -58,10 +58,10 @@ TEST_F(Sweep, SideBySideEqualsStepByStepBitForBit)
         sweep[static_cast<std::size_t>(k)] =
             korvane::centred_model(rho_c, korvane::sweep_step(rho_c));
     }
-    korvane::integrate(sweep, [](const korvane::model &) { return true; });
+    korvane::integrate(sweep, [](const korvane::model&) { return true; });
     for (std::size_t k = 0; k < sweep.size(); ++k) {
-        const korvane::model &a = sweep[k];
-        const korvane::model &b = literal()[k];
+        const korvane::model& a = sweep[k];
+        const korvane::model& b = literal()[k];
         SCOPED_TRACE(k);
         EXPECT_EQ(a.steps, b.steps);
         EXPECT_EQ(a.ended_by_predictor, b.ended_by_predictor);
@@ -78,7 +78,7 @@ TEST_F(Sweep, StepCountsAndWaysOut)
     // counts hold to within two steps.
     int total = 0;
     int by_predictor = 0;
-    for (const korvane::model &s : literal()) {
+    for (const korvane::model& s : literal()) {
         total += s.steps;
         by_predictor += s.ended_by_predictor ? 1 : 0;
         EXPECT_TRUE(std::isfinite(s.r) && std::isfinite(s.m)) << s.rho_c;
@@ -99,14 +99,14 @@ TEST_F(Sweep, ProgramWritesTheTableSilently)
     EXPECT_EQ(run.standard_error, "");
 
     std::string expected;
-    for (const korvane::model &s : literal()) {
+    for (const korvane::model& s : literal()) {
         expected += line_of(s);
     }
     EXPECT_EQ(test_support::read_file(directory.path() / "data2.xlsx"), expected);
 }
 
 // Splits a line at its tabs.
-std::vector<std::string> columns(const std::string &line)
+std::vector<std::string> columns(const std::string& line)
 {
     std::vector<std::string> fields(1);
     for (const char c : line) {
@@ -123,7 +123,7 @@ TEST_F(Sweep, KnownLines)
 {
     struct known_line {
         std::size_t number;
-        const char *text;
+        const char* text;
     };
     // The last decimals of the second column follow the maths library's
     // sinh and cosh in the last steps of a model: other accurate libraries

@@ -26,7 +26,7 @@ TEST_P(UnwritableTable, FailsWithOneLine)
 
 INSTANTIATE_TEST_SUITE_P(Korvane, UnwritableTable,
                          testing::ValuesIn(test_support::unwritable_files()),
-                         [](const auto &param_info) {
+                         [](const auto& param_info) {
                              return test_support::unwritable_file_name(param_info.param);
                          });
 

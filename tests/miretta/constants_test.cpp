@@ -11,7 +11,7 @@ using namespace miretta;
 TEST(Constants, DerivedScalesAreTheExactDoubles)
 {
     struct derived {
-        const char *name;
+        const char* name;
         double value;
         double expected;
     };

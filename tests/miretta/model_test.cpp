@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -48,7 +49,8 @@ TEST(Model, NoDensityMakesNoStep)
         EXPECT_EQ(result.M, 0.0) << rho_c;
         EXPECT_EQ(result.R, 0.0) << rho_c;
         // The argument itself, sign of zero and NaN included.
-        EXPECT_EQ(std::memcmp(&result.rho_end, &rho_c, sizeof rho_c), 0) << rho_c;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(result.rho_end), std::bit_cast<std::uint64_t>(rho_c))
+            << rho_c;
     }
 }
 

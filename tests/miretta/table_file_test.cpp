@@ -30,13 +30,13 @@ class Table : public testing::Test {
         lines() = test_support::read_lines(directory.path() / "data.txt");
     }
 
-    static std::string &content()
+    static std::string& content()
     {
         static std::string text;
         return text;
     }
 
-    static std::vector<std::string> &lines()
+    static std::vector<std::string>& lines()
     {
         static std::vector<std::string> all;
         return all;
@@ -109,7 +109,7 @@ TEST_P(UnwritableTable, FailsWithOneLine)
 
 INSTANTIATE_TEST_SUITE_P(Miretta, UnwritableTable,
                          testing::ValuesIn(test_support::unwritable_files()),
-                         [](const auto &param_info) {
+                         [](const auto& param_info) {
                              return test_support::unwritable_file_name(param_info.param);
                          });
 

@@ -13,7 +13,7 @@ namespace test_support {
 
 namespace {
 
-int open_for_capture(const std::filesystem::path &file)
+int open_for_capture(const std::filesystem::path& file)
 {
     const int descriptor = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (descriptor < 0) {
@@ -24,9 +24,9 @@ int open_for_capture(const std::filesystem::path &file)
 
 } // namespace
 
-program_run run_program(const std::filesystem::path &executable,
-                        const std::filesystem::path &directory,
-                        const std::vector<std::string> &environment)
+program_run run_program(const std::filesystem::path& executable,
+                        const std::filesystem::path& directory,
+                        const std::vector<std::string>& environment)
 {
     // The streams are captured outside `directory`, which holds only what the
     // program itself writes.
@@ -41,14 +41,14 @@ program_run run_program(const std::filesystem::path &executable,
         if (chdir(directory.c_str()) != 0) {
             _exit(127);
         }
-        for (const std::string &entry : environment) {
-            putenv(const_cast<char *>(entry.c_str()));
+        for (const std::string& entry : environment) {
+            putenv(const_cast<char*>(entry.c_str()));
         }
         const int no_input = open("/dev/null", O_RDONLY);
         dup2(no_input, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
-        execl(executable.c_str(), executable.c_str(), static_cast<char *>(nullptr));
+        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(out);
@@ -62,13 +62,13 @@ program_run run_program(const std::filesystem::path &executable,
     return {exit_status, read_file(out_file), read_file(err_file)};
 }
 
-std::string read_file(const std::filesystem::path &file)
+std::string read_file(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::string> read_lines(const std::filesystem::path &file)
+std::vector<std::string> read_lines(const std::filesystem::path& file)
 {
     std::ifstream in(file);
     std::vector<std::string> lines;

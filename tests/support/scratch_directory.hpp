@@ -10,10 +10,10 @@ class scratch_directory {
   public:
     scratch_directory();
     ~scratch_directory();
-    scratch_directory(const scratch_directory &) = delete;
-    scratch_directory &operator=(const scratch_directory &) = delete;
+    scratch_directory(const scratch_directory&) = delete;
+    scratch_directory& operator=(const scratch_directory&) = delete;
 
-    const std::filesystem::path &path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
 
   private:
     std::filesystem::path path_;

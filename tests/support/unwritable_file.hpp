@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace test_support {
 // A way to make a file path unwritable, and the reason the system gives.
 struct unwritable_file {
     std::string name;
-    void (*make)(const std::filesystem::path &file);
+    void (*make)(const std::filesystem::path& file);
     std::string reason;
 };
 
@@ -18,6 +19,9 @@ struct unwritable_file {
 std::vector<unwritable_file> unwritable_files();
 
 // The parameter name of a case, for the test's name.
-std::string unwritable_file_name(const unwritable_file &file);
+std::string unwritable_file_name(const unwritable_file& file);
+
+// How a case shows in the test log.
+void PrintTo(const unwritable_file& file, std::ostream* out);
 
 } // namespace test_support
