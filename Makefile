@@ -1,9 +1,9 @@
 # Front door to the CMake presets. The tables land in results/.
-BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++
+BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++ gnuplot:gnuplot-nox
 CHECK_TOOLS := clang++:clang clang-format:clang-format clang-tidy:clang-tidy
 RELEASE := build/release/bin
 
-.PHONY: tools build run test bench sanitize lint check-repro clean
+.PHONY: tools build run test plot bench sanitize lint check-repro clean
 
 tools:
 	@scripts/ensure-tools $(BUILD_TOOLS)
@@ -20,6 +20,9 @@ run: tools
 
 test: build
 	ctest --preset release
+
+plot: tools
+	scripts/plot results docs
 
 bench: tools
 	cmake --preset bench
