@@ -3,5 +3,5 @@
 # operation rounded to double, in the grouping the source writes.
 #   -ffp-contract=off  no fused multiply-add (GCC contracts across statements
 #                      by default, Clang within expressions)
-# Nothing here may reassociate: no -ffast-math, -Ofast or -funsafe-math-*.
+# Nothing may be added here that reassociates or relaxes IEEE arithmetic.
 add_compile_options(-ffp-contract=off)

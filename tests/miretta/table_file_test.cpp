@@ -97,14 +97,7 @@ class UnwritableTable : public testing::TestWithParam<unwritable_file> {};
 
 TEST_P(UnwritableTable, FailsWithOneLine)
 {
-    const test_support::scratch_directory directory;
-    const auto table = directory.path() / "data.txt";
-    GetParam().make(table);
-
-    const auto run = test_support::run_program(PROGRAM_PATH, directory.path());
-    EXPECT_EQ(run.exit_status, 1);
-    EXPECT_EQ(run.standard_output, "");
-    EXPECT_EQ(run.standard_error, "miretta: data.txt: " + GetParam().reason + "\n");
+    test_support::expect_refusal(PROGRAM_PATH, GetParam(), "data.txt");
 }
 
 INSTANTIATE_TEST_SUITE_P(Miretta, UnwritableTable,
