@@ -57,8 +57,8 @@ inline double rho(double t)
     return energy_density_from(t, std::sinh(t));
 }
 
-// q, dq and rho at one t, from four hyperbolic evaluations instead of the
-// seven that calling the three functions separately would make.
+// q, dq and rho at one t, from four hyperbolic evaluations: sinh t serves
+// both q and rho.
 struct matter_state {
     double pressure;
     double pressure_slope;
