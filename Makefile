@@ -1,5 +1,6 @@
 # Front door to the CMake presets. The tables land in results/.
-BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++ gnuplot:gnuplot-nox
+BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++
+PLOT_TOOLS := gnuplot:gnuplot-nox
 CHECK_TOOLS := clang++:clang clang-format:clang-format clang-tidy:clang-tidy
 RELEASE := build/release/bin
 
@@ -8,7 +9,9 @@ RELEASE := build/release/bin
 tools:
 	@scripts/ensure-tools $(BUILD_TOOLS)
 
+# The tests draw the figures, so a build for testing needs gnuplot too.
 build: tools
+	@scripts/ensure-tools $(PLOT_TOOLS)
 	cmake --preset release
 	cmake --build --preset release
 
@@ -21,7 +24,8 @@ run: tools
 test: build
 	ctest --preset release
 
-plot: tools
+plot:
+	@scripts/ensure-tools $(PLOT_TOOLS)
 	scripts/plot results docs
 
 bench: tools
