@@ -46,7 +46,9 @@ int main()
     int write_error = 0;
     korvane::integrate(sweep, [&](const korvane::model& ended) {
         written = korvane::output(ended, table) && std::fflush(table) == 0;
-        write_error = errno;
+        if (!written) {
+            write_error = errno;
+        }
         return written;
     });
     if (!written) {
