@@ -1,50 +1,69 @@
 # Front door to the CMake presets. The tables land in results/.
+# Each target first installs, from Debian's packages, what it needs and the
+# machine lacks: command:package pairs are probed by command, bare package
+# names (libraries) with dpkg.
 BUILD_TOOLS := cmake:cmake ninja:ninja-build g++:g++
+TEST_TOOLS := libgtest-dev gnuplot:gnuplot-nox
+BENCH_TOOLS := libbenchmark-dev
 PLOT_TOOLS := gnuplot:gnuplot-nox
 CHECK_TOOLS := clang++:clang clang-format:clang-format clang-tidy:clang-tidy
-RELEASE := build/release/bin
+FRESH_TOOLS := debootstrap:debootstrap
+ENSURE := @scripts/ensure-tools
+PROGRAMS := build/programs/bin
 
-.PHONY: tools build run test plot bench sanitize lint check-repro clean
+.PHONY: run test build plot bench sanitize lint check-repro check-no-fma check-fresh clean
 
-tools:
-	@scripts/ensure-tools $(BUILD_TOOLS)
+# The two programs alone: no test, benchmark or plotting tool is needed.
+run:
+	$(ENSURE) "make run" $(BUILD_TOOLS)
+	cmake --preset programs
+	cmake --build --preset programs
+	mkdir -p results
+	cd results && ../$(PROGRAMS)/korvane && ../$(PROGRAMS)/miretta
 
 # The tests draw the figures, so a build for testing needs gnuplot too.
-build: tools
-	@scripts/ensure-tools $(PLOT_TOOLS)
+build:
+	$(ENSURE) "make test" $(BUILD_TOOLS) $(TEST_TOOLS)
 	cmake --preset release
 	cmake --build --preset release
-
-run: tools
-	cmake --preset release
-	cmake --build --preset release --target korvane miretta
-	mkdir -p results
-	cd results && ../$(RELEASE)/korvane && ../$(RELEASE)/miretta
 
 test: build
 	ctest --preset release
 
 plot:
-	@scripts/ensure-tools $(PLOT_TOOLS)
+	$(ENSURE) "make plot" $(PLOT_TOOLS)
 	scripts/plot results docs
 
-bench: tools
+bench:
+	$(ENSURE) "make bench" $(BUILD_TOOLS) $(BENCH_TOOLS)
 	cmake --preset bench
 	cmake --build --preset bench
 	build/bench/bin/korvane_bench
 
-clean:
-	rm -rf build results
-
-sanitize: tools
+sanitize:
+	$(ENSURE) "make sanitize" $(BUILD_TOOLS) $(TEST_TOOLS)
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
 lint: build
-	@scripts/ensure-tools $(CHECK_TOOLS)
+	$(ENSURE) "make lint" $(CHECK_TOOLS)
 	scripts/lint
 
-check-repro: tools
-	@scripts/ensure-tools $(CHECK_TOOLS)
+check-repro:
+	$(ENSURE) "make check-repro" $(BUILD_TOOLS) $(CHECK_TOOLS)
 	scripts/check-repro
+
+# The suite again with the maths library's non-FMA code paths, after showing
+# that they are really taken.
+check-no-fma: build
+	scripts/check-no-fma
+
+# make run and make test on a fresh Debian 12 root with build-essential and
+# git; its tables must equal those of make run here.
+check-fresh: run
+	$(ENSURE) "make check-fresh" $(FRESH_TOOLS)
+	scripts/check-fresh
+
+clean:
+	rm -rf build results

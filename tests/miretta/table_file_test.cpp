@@ -3,6 +3,7 @@
 
 #include "model.hpp"
 #include "support/program_run.hpp"
+#include "support/reference_table.hpp"
 #include "support/scratch_directory.hpp"
 #include "support/unwritable_file.hpp"
 
@@ -64,6 +65,13 @@ TEST_F(Table, KnownLines)
     EXPECT_EQ(lines()[49].substr(lines()[49].rfind(',') + 1), "1.0093e+06");
     EXPECT_EQ(lines()[50].substr(lines()[50].rfind(',') + 1), "937500");
     EXPECT_EQ(content().back(), '\n');
+}
+
+TEST_F(Table, EqualsTheReferenceByteForByte)
+{
+    // sqrt is correctly rounded and pow and exp round the same on every code
+    // path of the maths library here, so this table has no tolerance.
+    EXPECT_EQ(content(), test_support::reference_table("data.txt"));
 }
 
 TEST_F(Table, EveryLineIsItsModel)
