@@ -1,3 +1,4 @@
+#include "constants.hpp"
 #include "model.hpp"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ void expect_six_digits(double actual, double expected)
 
 TEST(Model, FirstShell)
 {
-    const miretta::shell first = miretta::next_shell({0.0, 0.0, 1e8});
+    const miretta::shell first = miretta::next_shell({0.0, 0.0, 1e8}, miretta::dr);
     EXPECT_EQ(first.r, 100.0);
     // (((4 pi r) r) rho) dr, rounded at each product; the product of the same
     // factors rounded once would be 1256637040000000.
