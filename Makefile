@@ -11,13 +11,13 @@ FRESH_TOOLS := debootstrap:debootstrap
 ENSURE := @scripts/ensure-tools
 PROGRAMS := build/programs/bin
 
-.PHONY: run test build plot bench sanitize lint check-repro check-no-fma check-fresh clean
+.PHONY: run test build plot accuracy bench sanitize lint check-repro check-no-fma check-fresh clean
 
 # The two programs alone: no test, benchmark or plotting tool is needed.
 run:
 	$(ENSURE) "make run" $(BUILD_TOOLS)
 	cmake --preset programs
-	cmake --build --preset programs
+	cmake --build --preset programs --target korvane miretta
 	mkdir -p results
 	cd results && ../$(PROGRAMS)/korvane && ../$(PROGRAMS)/miretta
 
@@ -33,6 +33,12 @@ test: build
 plot:
 	$(ENSURE) "make plot" $(PLOT_TOOLS)
 	scripts/plot results docs
+
+# The error of every printed number of both tables, measured again from
+# ladders of steps: results/*-accuracy.tsv and a summary.
+accuracy: run
+	cmake --build --preset programs --target accuracy
+	$(PROGRAMS)/accuracy results
 
 bench:
 	$(ENSURE) "make bench" $(BUILD_TOOLS) $(BENCH_TOOLS)

@@ -4,10 +4,10 @@
 // stopped early leaves an earlier table untouched.
 
 #include "model.hpp"
+#include "sweep.hpp"
 
 #include <array>
 #include <cerrno>
-#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -27,10 +27,10 @@ int fail(int error_number)
 
 int main()
 {
-    std::array<miretta::model_result, 100> results{};
-    for (int i = 0; i <= 99; ++i) {
+    std::array<miretta::model_result, miretta::sweep_models> results{};
+    for (int i = 0; i < miretta::sweep_models; ++i) {
         results[static_cast<std::size_t>(i)] =
-            miretta::calculate_one_rho(1e8 * std::exp(static_cast<double>(i) / 4.0));
+            miretta::calculate_one_rho(miretta::sweep_density(i));
     }
 
     std::ofstream table(table_name);
