@@ -7,11 +7,14 @@ TEST_TOOLS := libgtest-dev gnuplot:gnuplot-nox
 BENCH_TOOLS := libbenchmark-dev
 PLOT_TOOLS := gnuplot:gnuplot-nox
 CHECK_TOOLS := clang++:clang clang-format:clang-format clang-tidy:clang-tidy
+PACKAGE_TOOLS := file:file dpkg-shlibdeps:dpkg-dev
+INSTALL_CHECK_TOOLS := groff:groff-base
 FRESH_TOOLS := debootstrap:debootstrap
 ENSURE := @scripts/ensure-tools
 PROGRAMS := build/programs/bin
 
-.PHONY: run test build plot accuracy bench sanitize lint check-repro check-no-fma check-fresh clean
+.PHONY: run test build plot accuracy package bench sanitize lint check-repro check-no-fma \
+	check-install check-fresh clean
 
 # The two programs alone: no test, benchmark or plotting tool is needed.
 run:
@@ -40,6 +43,12 @@ accuracy: run
 	cmake --build --preset programs --target accuracy
 	$(PROGRAMS)/accuracy results
 
+# The Debian package of the two programs and their manual pages, in
+# build/programs/package/.
+package: run
+	$(ENSURE) "make package" $(PACKAGE_TOOLS)
+	cd build/programs && cpack
+
 bench:
 	$(ENSURE) "make bench" $(BUILD_TOOLS) $(BENCH_TOOLS)
 	cmake --preset bench
@@ -64,6 +73,12 @@ check-repro:
 # that they are really taken.
 check-no-fma: build
 	scripts/check-no-fma
+
+# The programs installed into a scratch prefix and extracted from the
+# package write the tables of the build; the manual pages are lint-clean.
+check-install: package
+	$(ENSURE) "make check-install" $(INSTALL_CHECK_TOOLS)
+	scripts/check-install
 
 # make run and make test on a fresh Debian 12 root with build-essential and
 # git; its tables must equal those of make run here.
