@@ -3,12 +3,15 @@
 // with a ladder of steps; where a quantity converges smoothly its observed
 // order gives a Richardson extrapolation, elsewhere finer steps bound its
 // error. Usage: accuracy [RESULTS]; reads the tables in RESULTS (default
-// "results") and writes korvane-accuracy.tsv and miretta-accuracy.tsv there.
+// "results") and writes korvane-accuracy.tsv, miretta-accuracy.tsv and
+// validation.txt (the sequences in physical units, against the classic
+// limits) there.
 
 #include "korvane_study.hpp"
 #include "miretta_study.hpp"
 #include "report.hpp"
 #include "table.hpp"
+#include "validation.hpp"
 
 #include <cstdio>
 #include <exception>
@@ -29,6 +32,7 @@ int main(int argc, char** argv)
 
         accuracy::write_summary(korvane, std::cout);
         accuracy::write_summary(miretta, std::cout);
+        accuracy::write_validation(korvane_table, miretta, results / "validation.txt", std::cout);
     } catch (const std::exception& error) {
         (void)std::fprintf(stderr, "accuracy: %s\n", error.what());
         return 1;
