@@ -37,10 +37,10 @@ state rk4_step(double xi, const state& s, double step)
 
 lane_emden_surface lane_emden_n3(double step)
 {
-    // Series about the centre: theta = 1 - xi^2/6 + xi^4/40 n/3 ..., for n = 3
-    // 1 - xi^2/6 + xi^4/120.
+    // Series about the centre: theta = 1 - xi^2/6 + n xi^4/120 - ..., which for
+    // n = 3 is 1 - xi^2/6 + xi^4/40; theta' = -xi/3 + xi^3/10.
     double xi = step;
-    state s{1.0 - xi * xi / 6.0 + std::pow(xi, 4) / 120.0, -xi / 3.0 + std::pow(xi, 3) / 30.0};
+    state s{1.0 - xi * xi / 6.0 + std::pow(xi, 4) / 40.0, -xi / 3.0 + std::pow(xi, 3) / 10.0};
     for (;;) {
         const state next = rk4_step(xi, s, step);
         if (next.theta <= 0.0) {

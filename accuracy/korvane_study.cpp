@@ -24,8 +24,6 @@ constexpr std::size_t program_level = coarsest_power;
 // Models integrated together, side by side, in one job.
 constexpr std::size_t models_per_job = 7;
 
-using ladder = std::array<korvane::model, levels>;
-
 double step_at(int k, std::size_t level)
 {
     const double h = korvane::sweep_step(korvane::sweep_density(k));
