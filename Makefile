@@ -33,8 +33,11 @@ build:
 test: build
 	ctest --preset release
 
+# The figures in docs/, from the tables and the accuracy study's output
+# (run first when results/ does not hold it yet).
 plot:
 	$(ENSURE) "make plot" $(PLOT_TOOLS)
+	[ -f results/validation.txt ] && [ -f results/miretta-accuracy.tsv ] || $(MAKE) accuracy
 	scripts/plot results docs
 
 # The error of every printed number of both tables, measured again from

@@ -68,6 +68,7 @@ void write_validation(const table& korvane_table, const scheme_study& miretta,
     const line_study& densest = miretta.lines.back();
 
     value_file values(file);
+    values.add("solar_mass_kg", si::solar_mass);
     values.add("korvane_length_unit_km", round.length / km);
     values.add("korvane_mass_unit_kg", round.mass);
     values.add("korvane_mass_unit_msun", round.mass / si::solar_mass);

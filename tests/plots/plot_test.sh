@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The figures: drawn from the real tables, with the largest mass marked; a
-# missing or malformed table stops the plot with one line and no figure.
-# Arguments: the korvane and miretta executables and the plot script.
+# The figures: drawn from the real tables and accuracy study, with the
+# largest mass and the limits marked; a missing or malformed input stops the
+# plot with one line and no figure.
+# Arguments: the korvane, miretta and accuracy executables and the plot script.
 set -uo pipefail
 korvane="$1"
 miretta="$2"
-plot="$3"
+accuracy="$3"
+plot="$4"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
@@ -18,6 +20,7 @@ fail() {
 # Real tables, from the programs.
 mkdir -p "$scratch/results"
 (cd "$scratch/results" && "$korvane" && "$miretta") || fail "the programs did not run"
+"$accuracy" "$scratch/results" >/dev/null || fail "the accuracy study did not run"
 
 # PNG figures, 800 pixels wide.
 "$plot" "$scratch/results" "$scratch/png" png || fail "plot of the real tables failed"
@@ -36,9 +39,18 @@ done
 largest=$(awk -F '\t' '$3 > max { max = $3; text = $3 } END { print text }' "$scratch/results/data2.xlsx")
 grep -q "maximum M = $largest<" "$scratch/svg/relativistic-sequence.svg" ||
     fail "relativistic figure does not mark the largest mass $largest"
-largest=$(awk -F ',' '$2 > max { max = $2 } END { printf "%.5f", max / 1.98847e30 }' "$scratch/results/data.txt")
+value() { awk -v name="$1" '$1 == name { print $3 }' "$scratch/results/validation.txt"; }
+solar_mass=$(value solar_mass_kg)
+largest=$(awk -F ',' -v sun="$solar_mass" '$2 > max { max = $2 } END { printf "%.5f", max / sun }' "$scratch/results/data.txt")
 grep -q "maximum M = $largest M<" "$scratch/svg/white-dwarf-sequence.svg" ||
     fail "white-dwarf figure does not mark the largest mass $largest"
+# The limits: the converged maximum of the relativistic sequence, and M_Ch.
+converged=$(printf '%.4f' "$(value korvane_true_max_mass_msun)")
+grep -q "converged maximum $converged M" "$scratch/svg/relativistic-sequence.svg" ||
+    fail "relativistic figure does not mark the converged maximum $converged"
+limit=$(awk -v m="$(value chandrasekhar_mass_kg)" -v sun="$solar_mass" 'BEGIN { printf "%.4f", m / sun }')
+grep -q "= $limit M" "$scratch/svg/white-dwarf-sequence.svg" ||
+    fail "white-dwarf figure does not mark the Chandrasekhar mass $limit"
 
 # expect_refusal NAME: the plot of $scratch/NAME fails with one line on
 # standard error naming the table, and draws nothing.
@@ -48,13 +60,24 @@ expect_refusal() {
         fail "$1: plot succeeded"
     fi
     [ "$(printf '%s\n' "$errors" | wc -l)" = 1 ] || fail "$1: not one line: $errors"
-    [[ "$errors" == plot:\ $scratch/$1/data* ]] || fail "$1: does not name the table: $errors"
+    [[ "$errors" == plot:\ $scratch/$1/data* || "$errors" == plot:\ $scratch/$1/validation.txt* ]] ||
+        fail "$1: does not name the input: $errors"
     [ ! -e "$scratch/$1-figures" ] || fail "$1: figures were drawn"
 }
 
-mkdir -p "$scratch/missing"
-cp "$scratch/results/data2.xlsx" "$scratch/missing/"
+# copy_results NAME: the real inputs in $scratch/NAME.
+copy_results() {
+    mkdir -p "$scratch/$1"
+    cp "$scratch/results/"* "$scratch/$1/"
+}
+
+copy_results missing
+rm "$scratch/missing/data.txt"
 expect_refusal missing
+
+copy_results no-study
+rm "$scratch/no-study/validation.txt"
+expect_refusal no-study
 
 mkdir -p "$scratch/short"
 cp "$scratch/results/data.txt" "$scratch/short/"
